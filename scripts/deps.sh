@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing need, skipping what
+# is already there. Usage: scripts/deps.sh build|test
+set -euo pipefail
+
+build=(cmake ninja-build g++ pkg-config)
+test=(libgtest-dev)
+
+case "${1:-build}" in
+build) wanted=("${build[@]}") ;;
+test) wanted=("${build[@]}" "${test[@]}") ;;
+*)
+    echo "usage: $0 build|test" >&2
+    exit 2
+    ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
