@@ -1,0 +1,53 @@
+#include "application.h"
+
+#include "dialogs.h"
+
+#include <exception>
+
+#include <QFileInfo>
+#include <QFont>
+#include <QIcon>
+
+namespace {
+
+QString& StoredTitle() {
+    static QString title;
+    return title;
+}
+
+// The layout names faces that Linux does not have; these are the stand-ins
+// with Cyrillic letters and the closest metrics.
+void SubstituteFonts() {
+    QFont::insertSubstitution(QStringLiteral("Arial Unicode MS"),
+                              QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+} // namespace
+
+QString ApplicationTitle(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const QString stem = name.left(name.indexOf(QLatin1Char('.')));
+    return stem.left(1) + stem.mid(1).toLower();
+}
+
+TApplication::TApplication(int /*argc*/, char** argv) : QApplication(ArgumentCount, argv) {
+    StoredTitle() = ApplicationTitle(applicationFilePath());
+    SubstituteFonts();
+    setWindowIcon(QIcon(QStringLiteral(":/icon/zavir2-32.png")));
+}
+
+QString TApplication::Title() {
+    return StoredTitle();
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& failure) {
+        ShowErrorReport(QString::fromUtf8(failure.what()));
+    } catch (...) {
+        ShowErrorReport(QStringLiteral("Unknown failure"));
+    }
+    return false;
+}
