@@ -3,7 +3,9 @@
 # is already there. Usage: scripts/deps.sh build|test
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config)
+# fonts-liberation2: Liberation Sans, the face the window uses in place of
+# "Arial Unicode MS" and "MS Sans Serif".
+build=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation2)
 test=(libgtest-dev)
 
 case "${1:-build}" in

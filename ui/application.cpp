@@ -49,5 +49,5 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     } catch (...) {
         ShowErrorReport(QStringLiteral("Unknown failure"));
     }
-    return false;
+    return true;
 }

@@ -83,7 +83,8 @@ void ShowDialog(const QString& text, const QIcon& icon, const QString& objectNam
 
     // Centred on the screen rather than on the window, wherever that is.
     dialog.adjustSize();
-    dialog.move(available.center() - dialog.rect().center());
+    dialog.setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, dialog.size(), available));
     dialog.exec();
 }
 

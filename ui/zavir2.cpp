@@ -250,9 +250,7 @@ void TZavir2::CreateControls(QWidget* client) {
     for (const TControl& row : Controls) {
         QWidget* control = MakeControl(row, client);
         control->setObjectName(QString::fromUtf8(row.Name));
-        if (row.Font != Window) {
-            control->setFont(MakeFont(row.Font));
-        }
+        control->setFont(MakeFont(row.Font));
         control->setGeometry(row.Geometry);
         if (row.Kind == TKind::Label) {
             control->adjustSize();
