@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, skipping what
-# is already there. Usage: scripts/deps.sh build|test
+# is already there. Usage: scripts/deps.sh build|test|fuzz
 set -euo pipefail
 
 # fonts-liberation2: Liberation Sans, the face the window uses in place of
 # "Arial Unicode MS" and "MS Sans Serif".
 build=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation2)
-test=(libgtest-dev)
+test=(libgtest-dev libbenchmark-dev)
+fuzz=(clang libclang-rt-dev)
 
 case "${1:-build}" in
 build) wanted=("${build[@]}") ;;
 test) wanted=("${build[@]}" "${test[@]}") ;;
+fuzz) wanted=("${build[@]}" "${fuzz[@]}") ;;
 *)
-    echo "usage: $0 build|test" >&2
+    echo "usage: $0 build|test|fuzz" >&2
     exit 2
     ;;
 esac

@@ -34,20 +34,24 @@ QString ApplicationTitle(const QString& path) {
 TApplication::TApplication(int /*argc*/, char** argv) : QApplication(ArgumentCount, argv) {
     StoredTitle() = ApplicationTitle(applicationFilePath());
     SubstituteFonts();
-    setWindowIcon(QIcon(QStringLiteral(":/icon/zavir2-32.png")));
+    setDesktopFileName(QStringLiteral("org.example.Zavir2"));
+    // Drawn from the SVG at every size but 32 x 32, which has its own
+    // hand-made 16-colour picture.
+    QIcon icon(QStringLiteral(":/icon/zavir2.svg"));
+    icon.addFile(QStringLiteral(":/icon/zavir2-32.png"), QSize(32, 32));
+    setWindowIcon(icon);
 }
 
 QString TApplication::Title() {
     return StoredTitle();
 }
 
-bool TApplication::notify(QObject* receiver, QEvent* event) {
+void RunHandler(const std::function<void()>& handler) {
     try {
-        return QApplication::notify(receiver, event);
+        handler();
     } catch (const std::exception& failure) {
         ShowErrorReport(QString::fromUtf8(failure.what()));
     } catch (...) {
         ShowErrorReport(QStringLiteral("Unknown failure"));
     }
-    return true;
 }

@@ -2,6 +2,8 @@
 // for any failure that escapes an event handler.
 #pragma once
 
+#include <functional>
+
 #include <QApplication>
 #include <QString>
 
@@ -19,9 +21,20 @@ public:
     // The caption of every notice and error report.
     static QString Title();
 
-    // Shows a failure that ended an event handler; the event loop goes on.
-    bool notify(QObject* receiver, QEvent* event) override;
-
 private:
     static inline int ArgumentCount = 1;
 };
+
+// Runs one of the program's event handlers. A failure that escapes it is shown
+// in the error report, and the event loop goes on. It is caught here, at the
+// handler's edge: Qt's own code is built without exception support, and a
+// failure unwinding through it would skip its clean-up.
+void RunHandler(const std::function<void()>& handler);
+
+// Connects a signal to a handler of `receiver`, run through RunHandler.
+template <class TSender, class TSignal, class TReceiver>
+void ConnectHandler(TSender* sender, TSignal signal, TReceiver* receiver,
+                    void (TReceiver::*handler)()) {
+    QObject::connect(sender, signal, receiver,
+                     [receiver, handler] { RunHandler([&] { (receiver->*handler)(); }); });
+}

@@ -1,5 +1,6 @@
 #include "zavir2.h"
 
+#include "application.h"
 #include "dialogs.h"
 #include "menustyle.h"
 #include "radiogroup.h"
@@ -7,11 +8,13 @@
 #include <algorithm>
 #include <vector>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QWindow>
 
 using zavir2::TChoice;
@@ -36,121 +39,40 @@ struct TControl {
     int Tab; // place in the tab order; -1 for controls the keyboard skips
     QRect Geometry;
     TFontKind Font = TFontKind::Control;
-    const char* Text = "";  // labels and the button
-    TDoseField Field{};     // number fields
-    TChoice Choice{};       // choice groups
-    int MaxLength = 32767;  // number fields
-    bool BlackText = false; // labels
+    const char* Text = "";       // labels and the button; what the picture shows
+    TDoseField Field{};          // number fields
+    TChoice Choice{};            // choice groups
+    int MaxLength = 32767;       // number fields
+    bool BlackText = false;      // labels
+    const char* Buddy = nullptr; // the field a label names, for screen readers
 };
 
 using enum TFontKind;
 
+// clang-format off
 const TControl Controls[] = {
-    {.Name = "Edit1",
-     .Kind = TKind::Field,
-     .Tab = 0,
-     .Geometry = {110, 16, 33, 23},
-     .Field = TDoseField::Strength,
-     .MaxLength = 3},
-    {.Name = "Edit2",
-     .Kind = TKind::Field,
-     .Tab = 1,
-     .Geometry = {7, 206, 121, 23},
-     .Field = TDoseField::Weight},
-    {.Name = "RadioGroup1",
-     .Kind = TKind::Group,
-     .Tab = 2,
-     .Geometry = {156, 215, 189, 57},
-     .Choice = TChoice::Smoking},
-    {.Name = "RadioGroup2",
-     .Kind = TKind::Group,
-     .Tab = 3,
-     .Geometry = {155, 8, 190, 57},
-     .Choice = TChoice::Effect},
-    {.Name = "RadioGroup3",
-     .Kind = TKind::Group,
-     .Tab = 4,
-     .Geometry = {7, 48, 137, 49},
-     .Choice = TChoice::Beer},
-    {.Name = "RadioGroup4",
-     .Kind = TKind::Group,
-     .Tab = 5,
-     .Geometry = {155, 64, 190, 73},
-     .Choice = TChoice::Snacks},
-    {.Name = "RadioGroup5",
-     .Kind = TKind::Group,
-     .Tab = 6,
-     .Geometry = {7, 96, 137, 49},
-     .Choice = TChoice::Sex},
-    {.Name = "RadioGroup6",
-     .Kind = TKind::Group,
-     .Tab = 7,
-     .Geometry = {156, 136, 189, 73},
-     .Choice = TChoice::Level},
-    {.Name = "Edit3",
-     .Kind = TKind::Field,
-     .Tab = 8,
-     .Geometry = {7, 168, 121, 21},
-     .Font = Window,
-     .Field = TDoseField::Age},
-    {.Name = "RadioGroup7",
-     .Kind = TKind::Group,
-     .Tab = 9,
-     .Geometry = {6, 237, 137, 57},
-     .Choice = TChoice::Hangovers},
-    {.Name = "RadioGroup8",
-     .Kind = TKind::Group,
-     .Tab = 10,
-     .Geometry = {352, 216, 185, 57},
-     .Font = Window,
-     .Choice = TChoice::Place},
-    {.Name = "Button1",
-     .Kind = TKind::Button,
-     .Tab = 11,
-     .Geometry = {352, 312, 129, 25},
-     .Text = "РАСЧЕТ"},
-    {.Name = "RadioGroup9",
-     .Kind = TKind::Group,
-     .Tab = 12,
-     .Geometry = {157, 280, 188, 57},
-     .Font = Window,
-     .Choice = TChoice::Time},
-    {.Name = "Label1",
-     .Kind = TKind::Label,
-     .Tab = -1,
-     .Geometry = {7, 16, 90, 15},
-     .Text = "Крепость напитка",
-     .BlackText = true},
-    {.Name = "Label7",
-     .Kind = TKind::Label,
-     .Tab = -1,
-     .Geometry = {7, 152, 65, 15},
-     .Text = "Ваш возраст"},
-    {.Name = "Label6",
-     .Kind = TKind::Label,
-     .Tab = -1,
-     .Geometry = {8, 191, 44, 15},
-     .Text = "Ваш Вес"},
-    {.Name = "Label2",
-     .Kind = TKind::Label,
-     .Tab = -1,
-     .Geometry = {0, 328, 143, 21},
-     .Font = Heading,
-     .Text = "Вы можете выпить:"},
-    {.Name = "Label3",
-     .Kind = TKind::Label,
-     .Tab = -1,
-     .Geometry = {0, 357, 182, 21},
-     .Font = HeadingBold,
-     .Text = "ПОКА НЕ ИЗВЕСТНО"},
-    {.Name = "VersionLabel",
-     .Kind = TKind::Label,
-     .Tab = -1,
-     .Geometry = {9, 400, 81, 13},
-     .Font = Window,
-     .Text = "Версия 1.3 alfa  "},
-    {.Name = "Image2", .Kind = TKind::Picture, .Tab = -1, .Geometry = {352, 16, 209, 193}},
+    {.Name = "Edit1",        .Kind = TKind::Field,   .Tab = 0,  .Geometry = {110, 16, 33, 23},   .Field = TDoseField::Strength, .MaxLength = 3},
+    {.Name = "Edit2",        .Kind = TKind::Field,   .Tab = 1,  .Geometry = {7, 206, 121, 23},   .Field = TDoseField::Weight},
+    {.Name = "RadioGroup1",  .Kind = TKind::Group,   .Tab = 2,  .Geometry = {156, 215, 189, 57}, .Choice = TChoice::Smoking},
+    {.Name = "RadioGroup2",  .Kind = TKind::Group,   .Tab = 3,  .Geometry = {155, 8, 190, 57},   .Choice = TChoice::Effect},
+    {.Name = "RadioGroup3",  .Kind = TKind::Group,   .Tab = 4,  .Geometry = {7, 48, 137, 49},    .Choice = TChoice::Beer},
+    {.Name = "RadioGroup4",  .Kind = TKind::Group,   .Tab = 5,  .Geometry = {155, 64, 190, 73},  .Choice = TChoice::Snacks},
+    {.Name = "RadioGroup5",  .Kind = TKind::Group,   .Tab = 6,  .Geometry = {7, 96, 137, 49},    .Choice = TChoice::Sex},
+    {.Name = "RadioGroup6",  .Kind = TKind::Group,   .Tab = 7,  .Geometry = {156, 136, 189, 73}, .Choice = TChoice::Level},
+    {.Name = "Edit3",        .Kind = TKind::Field,   .Tab = 8,  .Geometry = {7, 168, 121, 21},   .Font = Window, .Field = TDoseField::Age},
+    {.Name = "RadioGroup7",  .Kind = TKind::Group,   .Tab = 9,  .Geometry = {6, 237, 137, 57},   .Choice = TChoice::Hangovers},
+    {.Name = "RadioGroup8",  .Kind = TKind::Group,   .Tab = 10, .Geometry = {352, 216, 185, 57}, .Font = Window, .Choice = TChoice::Place},
+    {.Name = "Button1",      .Kind = TKind::Button,  .Tab = 11, .Geometry = {352, 312, 129, 25}, .Text = "РАСЧЕТ"},
+    {.Name = "RadioGroup9",  .Kind = TKind::Group,   .Tab = 12, .Geometry = {157, 280, 188, 57}, .Font = Window, .Choice = TChoice::Time},
+    {.Name = "Label1",       .Kind = TKind::Label,   .Tab = -1, .Geometry = {7, 16, 90, 15},     .Text = "Крепость напитка", .BlackText = true, .Buddy = "Edit1"},
+    {.Name = "Label7",       .Kind = TKind::Label,   .Tab = -1, .Geometry = {7, 152, 65, 15},    .Text = "Ваш возраст", .Buddy = "Edit3"},
+    {.Name = "Label6",       .Kind = TKind::Label,   .Tab = -1, .Geometry = {8, 191, 44, 15},    .Text = "Ваш Вес", .Buddy = "Edit2"},
+    {.Name = "Label2",       .Kind = TKind::Label,   .Tab = -1, .Geometry = {0, 328, 143, 21},   .Font = Heading, .Text = "Вы можете выпить:"},
+    {.Name = "Label3",       .Kind = TKind::Label,   .Tab = -1, .Geometry = {0, 357, 182, 21},   .Font = HeadingBold, .Text = "ПОКА НЕ ИЗВЕСТНО"},
+    {.Name = "VersionLabel", .Kind = TKind::Label,   .Tab = -1, .Geometry = {9, 400, 81, 13},    .Font = Window, .Text = "Версия 1.3 alfa  "},
+    {.Name = "Image2",       .Kind = TKind::Picture, .Tab = -1, .Geometry = {352, 16, 209, 193}, .Text = "Бутылка и стакан"},
 };
+// clang-format on
 
 QFont MakeFont(TFontKind kind) {
     QFont font(kind == Window ? QStringLiteral("MS Sans Serif")
@@ -158,6 +80,17 @@ QFont MakeFont(TFontKind kind) {
     font.setPixelSize(kind == Heading || kind == HeadingBold ? 16 : 11);
     font.setBold(kind == HeadingBold);
     return font;
+}
+
+// The photograph at its natural size of 213 x 198; on a high-density screen
+// the render made at twice that size, so that it stays sharp.
+QPixmap Picture(qreal devicePixelRatio) {
+    if (devicePixelRatio < 1.5) {
+        return QPixmap(QStringLiteral(":/picture/bottle.jpg"));
+    }
+    QPixmap sharp(QStringLiteral(":/picture/bottle@2x.jpg"));
+    sharp.setDevicePixelRatio(2);
+    return sharp;
 }
 
 QWidget* MakeControl(const TControl& row, QWidget* client) {
@@ -195,8 +128,9 @@ QWidget* MakeControl(const TControl& row, QWidget* client) {
     }
     case TKind::Picture: {
         auto* picture = new QLabel(client);
-        picture->setPixmap(QPixmap(QStringLiteral(":/picture/bottle.jpg")));
+        picture->setPixmap(Picture(qApp->devicePixelRatio()));
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setAccessibleName(text);
         return picture;
     }
     }
@@ -264,11 +198,17 @@ void TZavir2::CreateControls(QWidget* client) {
             Groups[static_cast<std::size_t>(row.Choice)] = static_cast<TRadioGroup*>(control);
         }
         if (row.Kind == TKind::Button) {
-            connect(static_cast<QPushButton*>(control), &QPushButton::clicked, this,
-                    &TZavir2::Button1Click);
+            ConnectHandler(static_cast<QPushButton*>(control), &QPushButton::clicked, this,
+                           &TZavir2::Button1Click);
         }
         if (row.Tab >= 0) {
             tabOrder.emplace_back(row.Tab, control);
+        }
+    }
+    for (const TControl& row : Controls) {
+        if (row.Buddy != nullptr) {
+            client->findChild<QLabel*>(QString::fromUtf8(row.Name))
+                ->setBuddy(client->findChild<QWidget*>(QString::fromUtf8(row.Buddy)));
         }
     }
     Label3 = client->findChild<QLabel*>(QStringLiteral("Label3"));
@@ -302,8 +242,13 @@ void TZavir2::CreateMenu() {
     for (const TMenuRow& row : items) {
         QAction* action = menu->addAction(QString::fromUtf8(row.Caption));
         action->setObjectName(QString::fromUtf8(row.Name));
-        connect(action, &QAction::triggered, this, row.Handler);
+        ConnectHandler(action, &QAction::triggered, this, row.Handler);
     }
+    // The menu has no mnemonics; F10 opens it from the keyboard, as on other
+    // desktops.
+    auto* openMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openMenu, &QShortcut::activated, menu,
+            [bar, menu] { bar->setActiveAction(menu->menuAction()); });
 }
 
 QLineEdit* TZavir2::Field(TDoseField field) const {

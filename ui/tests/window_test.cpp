@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QFontInfo>
@@ -182,7 +183,8 @@ private Q_SLOTS:
     void pictureIsDrawnAtNaturalSizeFromTheTopLeft() {
         auto* image = Find<QLabel>("Image2");
         const QPixmap picture = image->pixmap();
-        QCOMPARE(picture.size(), QSize(213, 198)); // 4 columns and 5 rows fall outside
+        // 4 columns and 5 rows fall outside
+        QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(213, 198));
         QVERIFY(!image->hasScaledContents());
         QCOMPARE(image->alignment(), Qt::AlignLeft | Qt::AlignTop);
 
@@ -520,7 +522,8 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(QString, shown);
         Guard.Expect();
-        ShowErrorReport(message);
+        // A failure escaping a handler reaches the error report.
+        RunHandler([&] { throw std::runtime_error(message.toStdString()); });
         const TSeenDialog report = Guard.Seen().value(0);
         QCOMPARE(report.Text, shown);
         QCOMPARE(report.Caption, TApplication::Title());
@@ -561,6 +564,64 @@ private Q_SLOTS:
         QVERIFY(QApplication::style()->name().compare(QStringLiteral("windows"),
                                                       Qt::CaseInsensitive) != 0);
         QCOMPARE(QApplication::arguments().size(), 1);
+    }
+
+    // --- accessibility and high density -----------------------------------
+
+    void everyControlHasANameAScreenReaderSays() {
+        auto name = [](QObject* object) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+            return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
+        };
+        QCOMPARE(name(Edit("Edit1")), QStringLiteral("Крепость напитка"));
+        QCOMPARE(name(Edit("Edit3")), QStringLiteral("Ваш возраст"));
+        QCOMPARE(name(Edit("Edit2")), QStringLiteral("Ваш Вес"));
+        QCOMPARE(name(Find<TRadioGroup>("RadioGroup9")), QStringLiteral("За какое время"));
+        QCOMPARE(name(Find<TRadioGroup>("RadioGroup9")->Item(2)), QStringLiteral("Одним махом"));
+        QCOMPARE(name(Find<QPushButton>("Button1")), QStringLiteral("РАСЧЕТ"));
+        QCOMPARE(name(Find<QLabel>("Label3")), Initial);
+        QCOMPARE(name(Find<QLabel>("Image2")), QStringLiteral("Бутылка и стакан"));
+        for (QWidget* widget : Window->findChildren<QWidget*>()) {
+            if (widget->focusPolicy() != Qt::NoFocus && widget->isVisible()) {
+                QVERIFY2(!name(widget).isEmpty(), qPrintable(widget->objectName()));
+            }
+        }
+        for (QAction* action : Find<QMenu>("N1")->actions()) {
+            QVERIFY(!name(action).isEmpty() || !action->text().isEmpty());
+        }
+    }
+
+    void f10OpensTheMenu() {
+        Activate();
+        QTest::keyClick(Window.get(), Qt::Key_F10);
+        QCOMPARE(Window->menuBar()->activeAction(), Find<QMenu>("N1")->menuAction());
+        QTRY_VERIFY(Find<QMenu>("N1")->isVisible());
+        QTest::keyClick(Find<QMenu>("N1"), Qt::Key_Escape);
+        QTest::keyClick(Window->menuBar(), Qt::Key_Escape);
+    }
+
+    void pictureAndIconAreSharpAtTheScreensDensity() {
+        const qreal ratio = qApp->devicePixelRatio();
+        const QPixmap picture = Find<QLabel>("Image2")->pixmap();
+        QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(213, 198));
+        QCOMPARE(picture.width(), qRound(213 * ratio));
+
+        const QIcon icon = QApplication::windowIcon();
+        QImage small(QStringLiteral(":/icon/zavir2-32.png"));
+        QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),
+                 small.convertToFormat(QImage::Format_ARGB32));
+        // Larger sizes are drawn from the outline: crisp edges, where the
+        // 32 x 32 picture scaled up would leave half-transparent ones.
+        const QImage large = icon.pixmap(QSize(128, 128), 1.0).toImage();
+        QCOMPARE(large.size(), QSize(128, 128));
+        int partial = 0;
+        for (int y = 0; y < large.height(); ++y) {
+            for (int x = 0; x < large.width(); ++x) {
+                const int alpha = large.pixelColor(x, y).alpha();
+                partial += alpha != 0 && alpha != 255 ? 1 : 0;
+            }
+        }
+        QCOMPARE(partial, 0);
     }
 
     void usesTheChosenFallbackFont() {
