@@ -34,7 +34,8 @@ void RunHandler(const std::function<void()>& handler);
 // Connects a signal to a handler of `receiver`, run through RunHandler.
 template <class TSender, class TSignal, class TReceiver>
 void ConnectHandler(TSender* sender, TSignal signal, TReceiver* receiver,
-                    void (TReceiver::*handler)()) {
-    QObject::connect(sender, signal, receiver,
-                     [receiver, handler] { RunHandler([&] { (receiver->*handler)(); }); });
+                    void (TReceiver::*handler)(), Qt::ConnectionType type = Qt::AutoConnection) {
+    QObject::connect(
+        sender, signal, receiver,
+        [receiver, handler] { RunHandler([&] { (receiver->*handler)(); }); }, type);
 }

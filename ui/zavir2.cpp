@@ -6,6 +6,7 @@
 #include "radiogroup.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include <QApplication>
@@ -39,12 +40,12 @@ struct TControl {
     int Tab; // place in the tab order; -1 for controls the keyboard skips
     QRect Geometry;
     TFontKind Font = TFontKind::Control;
-    const char* Text = "";       // labels and the button; what the picture shows
-    TDoseField Field{};          // number fields
-    TChoice Choice{};            // choice groups
-    int MaxLength = 32767;       // number fields
-    bool BlackText = false;      // labels
-    const char* Buddy = nullptr; // the field a label names, for screen readers
+    const char* Text = ""; // labels and the button; what the picture shows
+    TDoseField Field{};    // number fields
+    TChoice Choice{};      // choice groups
+    int MaxLength = std::numeric_limits<int>::max(); // number fields: no limit unless set
+    bool BlackText = false;                          // labels
+    const char* Buddy = nullptr;                     // the field a label names, for screen readers
 };
 
 using enum TFontKind;
@@ -242,7 +243,10 @@ void TZavir2::CreateMenu() {
     for (const TMenuRow& row : items) {
         QAction* action = menu->addAction(QString::fromUtf8(row.Caption));
         action->setObjectName(QString::fromUtf8(row.Name));
-        ConnectHandler(action, &QAction::triggered, this, row.Handler);
+        // Queued: the handler waits in a modal notice, and whoever chose the
+        // item (the menu, or a screen reader asking over D-Bus) should not
+        // wait with it.
+        ConnectHandler(action, &QAction::triggered, this, row.Handler, Qt::QueuedConnection);
     }
     // The menu has no mnemonics; F10 opens it from the keyboard, as on other
     // desktops.

@@ -22,6 +22,7 @@ struct TSeenDialog {
     bool HasIcon = false;
     QStringList Buttons;
     QRect Geometry;
+    QRect OkButton; // in screen coordinates
     int TextWidth = 0;
 };
 
@@ -89,6 +90,9 @@ private:
             seen.Buttons << button->text() + (button->isDefault() ? QStringLiteral("*") : "");
         }
         seen.Geometry = dialog->geometry();
+        if (auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("OK"))) {
+            seen.OkButton = QRect(ok->mapToGlobal(QPoint()), ok->size());
+        }
         SeenDialogs << seen;
 
         TExpectation expectation;

@@ -7,10 +7,12 @@
 #include "radiogroup.h"
 #include "zavir2.h"
 
+#include <limits>
 #include <memory>
 
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
@@ -210,7 +212,7 @@ private Q_SLOTS:
         Activate();
         QTest::keyClicks(Edit("Edit1"), QStringLiteral("12345"));
         QCOMPARE(Text("Edit1"), QStringLiteral("123"));
-        QCOMPARE(Edit("Edit2")->maxLength(), 32767);
+        QCOMPARE(Edit("Edit2")->maxLength(), std::numeric_limits<int>::max());
     }
 
     void enterInAFieldDoesNotCalculate() {
@@ -392,6 +394,56 @@ private Q_SLOTS:
         QCOMPARE(Result(), QStringLiteral("54 граммов при крепкости напитка 96°"));
     }
 
+    // --- hostile input ----------------------------------------------------------
+
+    void hostileTextIsQuotedExactlyAndStaysClosable_data() {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("100,000 digits") << QByteArray("Edit2") << QString(100000, QLatin1Char('7'));
+        QTest::newRow("100,000 words")
+            << QByteArray("Edit3") << QStringLiteral("водка ").repeated(16667).left(100000);
+        QTest::newRow("control characters")
+            << QByteArray("Edit3") << QStringLiteral("4\t0\x01\x1b[2J\r");
+        QTest::newRow("right-to-left mark") << QByteArray("Edit2") << QStringLiteral("\u200F70");
+        QTest::newRow("emoji") << QByteArray("Edit2") << QStringLiteral("🍺🍺");
+        QTest::newRow("markup") << QByteArray("Edit3") << QStringLiteral("<b>20</b>");
+    }
+
+    void hostileTextIsQuotedExactlyAndStaysClosable() {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, text);
+        QApplication::clipboard()->setText(text);
+        Activate();
+        QLineEdit* edit = Edit(field.constData());
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), text);
+
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        Guard.Expect({TClose::Enter, [&](const TSeenDialog& report) {
+                          QVERIFY(screen.contains(report.Geometry));
+                          QVERIFY(screen.contains(report.OkButton));
+                      }});
+        Calculate();
+        QCOMPARE(Guard.Seen().size(), 1);
+        QCOMPARE(Guard.Seen()[0].Text, "'" + text + "' is not a valid integer value.");
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(Result(), Initial);
+    }
+
+    void pastedTextIntoStrengthIsCut() {
+        QApplication::clipboard()->setText(QString(100000, QLatin1Char('9')));
+        Activate();
+        Edit("Edit1")->selectAll();
+        QTest::keyClick(Edit("Edit1"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Text("Edit1"), QStringLiteral("999"));
+        Guard.Expect();
+        Calculate();
+        QCOMPARE(Guard.Seen().value(0).Text, QStringLiteral("Больше в спирте не бывает :)"));
+        QCOMPARE(Text("Edit1"), QStringLiteral("96"));
+    }
+
     // --- the information menu ---------------------------------------------
 
     void menuShowsItsTexts_data() {
@@ -425,7 +477,9 @@ private Q_SLOTS:
             Guard.Expect();
         }
         for (QAction* action : menu->actions()) {
+            const qsizetype expected = Guard.Seen().size() + 1;
             action->trigger();
+            QTRY_COMPARE(Guard.Seen().size(), expected);
         }
         const QList<TSeenDialog> seen = Guard.Seen().mid(Guard.Seen().size() - 3);
         const QRegularExpression credits(QStringLiteral(
