@@ -6,7 +6,10 @@ set -euo pipefail
 # fonts-liberation2: Liberation Sans, the face the window uses in place of
 # "Arial Unicode MS" and "MS Sans Serif".
 build=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation2)
-test=(libgtest-dev libbenchmark-dev)
+# The installation and package checks, and the test of the installed window
+# in a real X server driven through the accessibility tree.
+test=(libgtest-dev libbenchmark-dev dpkg-dev desktop-file-utils appstream lintian man-db
+    xvfb xauth dbus at-spi2-core python3-pyatspi python3-xlib imagemagick)
 fuzz=(clang libclang-rt-dev)
 
 case "${1:-build}" in
