@@ -1,4 +1,6 @@
 // Runs zavir2-cli as a process and checks its exit status and both streams.
+#include "named_rows.h"
+
 #include <cstdio>
 #include <fcntl.h>
 #include <fstream>
@@ -11,22 +13,8 @@
 
 namespace {
 
-// Names each row of a case table after its Name field.
-struct RowName {
-    template <class TCase>
-    std::string operator()(const ::testing::TestParamInfo<TCase>& row) const {
-        return row.param.Name;
-    }
-};
-
-// Shows a row by its name when GoogleTest lists or reports it.
-template <class TCase>
-requires requires(const TCase& row) {
-    row.Name;
-}
-void PrintTo(const TCase& row, std::ostream* out) {
-    *out << row.Name;
-}
+using zavir2::testing::RowName;
+using zavir2::testing::TNamedRow;
 
 struct TRun {
     int Status = -1;
@@ -74,8 +62,7 @@ TRun RunCli(const std::vector<std::string>& arguments) {
     return run;
 }
 
-struct TCliCase {
-    const char* Name;
+struct TCliCase : TNamedRow {
     std::vector<std::string> Arguments;
     int Status;
     std::string Out;

@@ -2,6 +2,7 @@
 // field texts, range corrections and their order, the factor rules with their
 // extended-precision arithmetic, rounding, and the result sentence.
 #include "dose.h"
+#include "named_rows.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -12,28 +13,13 @@ namespace {
 
 using Kind = TDoseEvent::TKind;
 
-// Names each row of a case table after its Name field.
-struct RowName {
-    template <class TCase>
-    std::string operator()(const ::testing::TestParamInfo<TCase>& row) const {
-        return row.param.Name;
-    }
-};
-
-// Shows a row by its name when GoogleTest lists or reports it.
-template <class TCase>
-requires requires(const TCase& row) {
-    row.Name;
-}
-void PrintTo(const TCase& row, std::ostream* out) {
-    *out << row.Name;
-}
+using zavir2::testing::RowName;
+using zavir2::testing::TNamedRow;
 
 // ---------------------------------------------------------------------------
 // Whole-number conversion
 
-struct TConversionCase {
-    const char* Name;
+struct TConversionCase : TNamedRow {
     std::string Text;
     std::optional<std::int32_t> Value; // nothing: the text must be rejected
 };
@@ -139,8 +125,7 @@ const TDoseField Strength = TDoseField::Strength;
 const TDoseField Age = TDoseField::Age;
 const TDoseField Weight = TDoseField::Weight;
 
-struct TCorrectionCase {
-    const char* Name;
+struct TCorrectionCase : TNamedRow {
     TDoseInput Input;
     std::vector<TDoseEvent> Events;
 };
@@ -197,8 +182,7 @@ const TCorrectionCase CorrectionCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Fields, Corrections, ::testing::ValuesIn(CorrectionCases), RowName());
 
-struct TFailureCase {
-    const char* Name;
+struct TFailureCase : TNamedRow {
     TDoseInput Input;
     std::vector<TDoseEvent> Events; // carried out before the failure
     TDoseField Field;
@@ -377,8 +361,7 @@ TEST(Result, UsesTheCorrectedValues) {
 // ---------------------------------------------------------------------------
 // The result sentence
 
-struct TSentenceCase {
-    const char* Name;
+struct TSentenceCase : TNamedRow {
     std::string StrengthText;
     std::string Sentence;
 };
