@@ -72,7 +72,13 @@ std::optional<std::int32_t> StrToInt(std::string_view text) {
 }
 
 std::string ConversionErrorMessage(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid integer value";
+    constexpr std::string_view After = "' is not a valid integer value";
+    std::string message;
+    message.reserve(1 + text.size() + After.size());
+    message += '\'';
+    message += text;
+    message += After;
+    return message;
 }
 
 std::string WithReportPeriod(std::string message) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, skipping what
-# is already there. Usage: scripts/deps.sh build|test|fuzz
+# is already there. Usage: scripts/deps.sh build|test|fuzz|bench
 set -euo pipefail
 
 # fonts-liberation2: Liberation Sans, the face the window uses in place of
@@ -11,13 +11,15 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation2
 test=(libgtest-dev libbenchmark-dev dpkg-dev desktop-file-utils appstream lintian man-db
     xvfb xauth dbus at-spi2-core python3-pyatspi python3-xlib imagemagick)
 fuzz=(clang libclang-rt-dev)
+bench=(libbenchmark-dev xvfb time)
 
 case "${1:-build}" in
 build) wanted=("${build[@]}") ;;
 test) wanted=("${build[@]}" "${test[@]}") ;;
 fuzz) wanted=("${build[@]}" "${fuzz[@]}") ;;
+bench) wanted=("${build[@]}" "${bench[@]}") ;;
 *)
-    echo "usage: $0 build|test|fuzz" >&2
+    echo "usage: $0 build|test|fuzz|bench" >&2
     exit 2
     ;;
 esac

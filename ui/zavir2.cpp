@@ -26,9 +26,9 @@ namespace {
 enum class TKind { Field, Group, Button, Label, Picture };
 
 enum class TFontKind {
-    Control, // "Arial Unicode MS", 8 points
-    Window,  // the window's own font, "MS Sans Serif", 8 points
-    Heading, // "Arial Unicode MS", 12 points
+    Control, // designed as "Arial Unicode MS", 8 points
+    Window,  // the window's own font, designed as "MS Sans Serif", 8 points
+    Heading, // designed as "Arial Unicode MS", 12 points
     HeadingBold,
 };
 
@@ -75,9 +75,14 @@ const TControl Controls[] = {
 };
 // clang-format on
 
+// The window was designed with "Arial Unicode MS" for its controls and "MS
+// Sans Serif" as the window's own font, neither of which Linux has. Liberation
+// Sans stands in for both: it has Cyrillic letters and Arial's metrics. It is
+// asked for by name, because a substitution would first send the font
+// database looking for the missing faces, which costs a noticeable part of
+// the start-up.
 QFont MakeFont(TFontKind kind) {
-    QFont font(kind == Window ? QStringLiteral("MS Sans Serif")
-                              : QStringLiteral("Arial Unicode MS"));
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(kind == Heading || kind == HeadingBold ? 16 : 11);
     font.setBold(kind == HeadingBold);
     return font;
@@ -87,9 +92,9 @@ QFont MakeFont(TFontKind kind) {
 // the render made at twice that size, so that it stays sharp.
 QPixmap Picture(qreal devicePixelRatio) {
     if (devicePixelRatio < 1.5) {
-        return QPixmap(QStringLiteral(":/picture/bottle.jpg"));
+        return QPixmap(QStringLiteral(":/picture/bottle.jpg"), "JPEG");
     }
-    QPixmap sharp(QStringLiteral(":/picture/bottle@2x.jpg"));
+    QPixmap sharp(QStringLiteral(":/picture/bottle@2x.jpg"), "JPEG");
     sharp.setDevicePixelRatio(2);
     return sharp;
 }

@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -615,8 +616,11 @@ private Q_SLOTS:
     // main() hands the shell Qt options that would change it if obeyed.
     void commandLineChangesNothing() {
         QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
-        QVERIFY(QApplication::style()->name().compare(QStringLiteral("windows"),
-                                                      Qt::CaseInsensitive) != 0);
+        auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
+        QVERIFY(style != nullptr);
+        QVERIFY(!style->baseStyle()->name().isEmpty());
+        QVERIFY(style->baseStyle()->name().compare(QStringLiteral("windows"),
+                                                   Qt::CaseInsensitive) != 0);
         QCOMPARE(QApplication::arguments().size(), 1);
     }
 
