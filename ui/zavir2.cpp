@@ -264,10 +264,6 @@ QLineEdit* TZavir2::Field(TDoseField field) const {
     return Fields[static_cast<std::size_t>(field)];
 }
 
-TRadioGroup* TZavir2::Group(TChoice choice) const {
-    return Groups[static_cast<std::size_t>(choice)];
-}
-
 void TZavir2::Button1Click() {
     zavir2::TDoseInput input;
     for (TDoseField field : {TDoseField::Strength, TDoseField::Age, TDoseField::Weight}) {

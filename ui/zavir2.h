@@ -47,7 +47,6 @@ private:
     void CreateControls(QWidget* client);
     void CreateMenu();
     QLineEdit* Field(zavir2::TDoseField field) const;
-    TRadioGroup* Group(zavir2::TChoice choice) const;
 
     std::array<QLineEdit*, 3> Fields{};
     std::array<TRadioGroup*, zavir2::ChoiceCount> Groups{};
