@@ -9,7 +9,7 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation2
 # The installation and package checks, and the test of the installed window
 # in a real X server driven through the accessibility tree.
 test=(libgtest-dev libbenchmark-dev dpkg-dev desktop-file-utils appstream lintian man-db
-    xvfb xauth dbus at-spi2-core python3-pyatspi python3-xlib imagemagick)
+    xvfb dbus at-spi2-core python3-pyatspi python3-xlib imagemagick)
 fuzz=(clang libclang-rt-dev)
 bench=(libbenchmark-dev xvfb time)
 

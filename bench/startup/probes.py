@@ -40,7 +40,9 @@ def xvfb():
     read_end, write_end = os.pipe()
     try:
         server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24"]
+            # -noreset: by default the server resets whenever its last client
+            # leaves, between two probes, and refuses connections meanwhile.
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-noreset"]
             + ["-nolisten", "tcp"],
             pass_fds=(write_end,),
             stdout=subprocess.DEVNULL,

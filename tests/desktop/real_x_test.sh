@@ -8,7 +8,26 @@ screenshot=$2
 here=$(cd "$(dirname "$0")" && pwd)
 
 mkdir -p "$(dirname "$screenshot")"
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
+
+# Xvfb picks a free display itself and writes its number once it accepts
+# connections, so neither a display in use nor a slow start can trip us. By
+# default it resets whenever its last client leaves (the accessibility bus
+# launcher is one, briefly) and refuses connections meanwhile: -noreset.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+if ! [ -s "$work/display" ]; then
+    cat "$work/xvfb.log" >&2
+    echo "Xvfb did not start" >&2
+    exit 1
+fi
+export DISPLAY=":$(cat "$work/display")"
+
 # Debian's pyatspi runs under Debian's own Python.
-exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
-    dbus-run-session -- /usr/bin/python3 "$here/drive.py" "$program" "$screenshot"
+dbus-run-session -- /usr/bin/python3 "$here/drive.py" "$program" "$screenshot"
