@@ -16,14 +16,6 @@ namespace {
 
 using namespace zavir2;
 
-TDoseInput Fields(std::string strength, std::string age, std::string weight) {
-    TDoseInput input;
-    input.StrengthText = std::move(strength);
-    input.AgeText = std::move(age);
-    input.WeightText = std::move(weight);
-    return input;
-}
-
 enum class TEnd { Result, Failure };
 
 // Stops the benchmark when an input does not take the path it is meant to
@@ -51,10 +43,16 @@ void Calculate(benchmark::State& state, const TDoseInput& input, TEnd end, std::
 }
 
 BENCHMARK_CAPTURE(Calculate, Initial, TDoseInput{}, TEnd::Result, 0);
-BENCHMARK_CAPTURE(Calculate, ThreeCorrections, Fields("100", "13", "200"), TEnd::Result, 6);
-BENCHMARK_CAPTURE(Calculate, FailureAtStrength, Fields("сорок", "20", "70"), TEnd::Failure, 0);
+BENCHMARK_CAPTURE(Calculate, ThreeCorrections,
+                  TDoseInput{.StrengthText = "100", .AgeText = "13", .WeightText = "200"},
+                  TEnd::Result, 6);
+BENCHMARK_CAPTURE(Calculate, FailureAtStrength,
+                  TDoseInput{.StrengthText = "сорок", .AgeText = "20", .WeightText = "70"},
+                  TEnd::Failure, 0);
 // Both earlier fields read and corrected before the failure: the longest way to one.
-BENCHMARK_CAPTURE(Calculate, FailureAtWeight, Fields("100", "92", " 7 0"), TEnd::Failure, 4);
+BENCHMARK_CAPTURE(Calculate, FailureAtWeight,
+                  TDoseInput{.StrengthText = "100", .AgeText = "92", .WeightText = " 7 0"},
+                  TEnd::Failure, 4);
 
 // A few hundred inputs that differ in every field and answer: in range and
 // out of it, decimal and hexadecimal, with blanks, and one in eight with a
@@ -67,8 +65,9 @@ std::vector<TDoseInput> SweepInputs() {
         const int strength = -10 + (i * 37) % 121; // -10..110
         const int age = (i * 53) % 101;            // 0..100
         const int weight = 10 + (i * 71) % 191;    // 10..200
-        TDoseInput input = Fields(std::to_string(strength), std::to_string(age),
-                                  (i % 3 == 0 ? "  " : "") + std::to_string(weight));
+        TDoseInput input{.StrengthText = std::to_string(strength),
+                         .AgeText = std::to_string(age),
+                         .WeightText = (i % 3 == 0 ? "  " : "") + std::to_string(weight)};
         if (i % 5 == 0) {
             char hex[16];
             std::snprintf(hex, sizeof hex, "$%X", static_cast<unsigned>(strength));
